@@ -1,0 +1,4 @@
+#include "app/host_win.h"
+
+void HoldEvents() {}
+void RunExitStep() {}
