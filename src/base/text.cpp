@@ -16,3 +16,12 @@ Text Text::Copy(std::string_view bytes) {
     std::memcpy(text.data(), bytes.data(), bytes.size());
     return text;
 }
+
+int TextEquals(const Text& a, const Text& b) {
+    const auto* x = reinterpret_cast<const unsigned char*>(a.c_str());
+    const auto* y = reinterpret_cast<const unsigned char*>(b.c_str());
+    for (;; ++x, ++y) {
+        if (*x != *y) return *x < *y ? -1 : 1;
+        if (*x == 0) return 0;
+    }
+}

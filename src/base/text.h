@@ -31,3 +31,7 @@ public:
 private:
     std::unique_ptr<char[], FreeDeleter> block_;
 };
+
+// Compares two texts byte by byte as unsigned values, a null text being the empty one.
+// Returns -1, 0 or +1; 0 means they hold the same bytes. No case folding, trimming or locale.
+int TextEquals(const Text& a, const Text& b);

@@ -1,0 +1,41 @@
+#include "window/colours_win.h"
+
+#include "window/control_layout_win.h"
+#include "window/main_window_win.h"
+
+COLORREF ToColorRef(Colour colour) {
+    return colour.system_default ? GetSysColor(COLOR_BTNFACE)
+                                 : RGB(colour.red, colour.green, colour.blue);
+}
+
+HBRUSH BrushFor(HWND any_window_of_the_program, Colour colour) {
+    if (colour.system_default) return GetSysColorBrush(COLOR_BTNFACE);
+    return MainWindow::Of(any_window_of_the_program)->SolidBrush(ToColorRef(colour));
+}
+
+namespace {
+
+struct ControlColours {
+    Colour text, background;
+};
+
+bool ColoursOf(const ControlLayout& layout, ControlColours& colours) {
+    if (const auto* edit = std::get_if<EditBoxSettings>(&layout.settings))
+        colours = {edit->text, edit->background};
+    else if (const auto* group = std::get_if<GroupBoxSettings>(&layout.settings))
+        colours = {group->text, group->background};
+    else
+        return false;
+    return true;
+}
+
+}  // namespace
+
+HBRUSH AnswerColourRequest(HDC dc, HWND control) {
+    const ControlLayout* layout = LayoutOf(control);
+    ControlColours colours;
+    if (!layout || !ColoursOf(*layout, colours)) return nullptr;
+    SetTextColor(dc, ToColorRef(colours.text));
+    SetBkColor(dc, ToColorRef(colours.background));
+    return BrushFor(control, colours.background);
+}

@@ -1,0 +1,42 @@
+#include "window/colours_win.h"
+#include "window/control_layout_win.h"
+#include "window/kinds_win.h"
+#include "window/main_window_win.h"
+
+// The group box erases itself in its own background colour, and, being the parent of the
+// controls inside it, passes their colour requests and button clicks on as the window would.
+
+namespace {
+
+LRESULT CALLBACK GroupBoxProcedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(box, &client);
+            FillRect(reinterpret_cast<HDC>(wparam), &client,
+                     BrushFor(box, SettingsOf<GroupBoxSettings>(box).background));
+            return 1;
+        }
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            if (HBRUSH brush = AnswerColourRequest(reinterpret_cast<HDC>(wparam),
+                                                   reinterpret_cast<HWND>(lparam)))
+                return reinterpret_cast<LRESULT>(brush);
+            break;
+        case WM_COMMAND:
+            RaiseClickFromCommand(wparam, lparam);
+            return 0;
+    }
+    return CallSystemProcedure(box, message, wparam, lparam);
+}
+
+}  // namespace
+
+ChildWindowSpec GroupBoxSpec() {
+    return {.class_name = "BUTTON", .style = BS_GROUPBOX | BS_LEFT, .subclass = GroupBoxProcedure};
+}
+
+ChildWindowSpec ButtonSpec() {
+    return {.class_name = "BUTTON", .style = BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE};
+}
