@@ -22,7 +22,7 @@ cat "$file" >/dev/null  # into the page cache
 read -r md5sum_s md5sum_kb < <( { /usr/bin/time -f '%e %M' md5sum "$file" >/dev/null; } 2>&1 )
 . scripts/virtual-display.sh
 start_virtual_display >/dev/null || fail "no virtual display"
-line=$(scripts/wine-exec build/win64/tests/win/file_digest_bench.exe "$(winepath_of() { echo "Z:${1//\//\\}"; }; winepath_of "$PWD/$file")" | tr -d '\r')
+line=$(scripts/wine-exec build/win64/bin/file_digest_bench.exe "$(winepath_of() { echo "Z:${1//\//\\}"; }; winepath_of "$PWD/$file")" | tr -d '\r')
 echo "program: $line"
 echo "md5sum:  time_s=$md5sum_s peak_mb=$(awk "BEGIN{printf \"%.1f\", $md5sum_kb/1024}")"
 eval "$(tr ' ' '\n' <<<"$line" | grep -E '^(read_s|digest_s|peak_mb|plain_read_s)=')"

@@ -14,12 +14,12 @@ done
 echo "The 32-bit product: build/win32/src/md5check.exe (these machines run its x86_64 twin)."
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  exec scripts/wine-exec build/win64/src/md5check.exe
+  exec scripts/wine-exec build/win64/bin/md5check.exe
 fi
 
 . scripts/virtual-display.sh
 start_virtual_display || fail "no virtual display"
-scripts/wine-exec build/win64/src/md5check.exe &
+scripts/wine-exec build/win64/bin/md5check.exe &
 program=$!
 sleep 6
 screenshot=$PWD/build/screenshot.png

@@ -165,9 +165,9 @@ HWND GetWindowHandle(WindowNumber window, ControlNumber control) {
     return handle;
 }
 
-void WindowGone(HWND window) {
+void WindowGone(const MainWindow* window) {
     Host& host = TheHost();
-    if (!host.loaded || host.loaded->handle() != window) return;
+    if (host.loaded.get() != window) return;
     host.loaded.reset();
     if (host.loop_running) PostQuitMessage(0);
 }

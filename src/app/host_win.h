@@ -33,7 +33,7 @@ MainWindow* LoadedWindow(WindowNumber window);
 
 // Called by a window after its last message: it is no longer loaded, and when it was the last
 // one the loop is asked to end.
-void WindowGone(HWND window);
+void WindowGone(const MainWindow* window);
 
 // Raises an event for a control. Returns what the handler ended with; nothing when no handler
 // is bound, the handler ended without a value, or events are held.

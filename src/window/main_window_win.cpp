@@ -220,7 +220,7 @@ LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM w
     if (!object) return DefWindowProcA(window, message, wparam, lparam);
     if (message == WM_NCDESTROY) {
         object->window_ = nullptr;
-        WindowGone(window);  // may free the object
+        WindowGone(object);  // frees the object
         return DefWindowProcA(window, message, wparam, lparam);
     }
     return object->HandleMessage(message, wparam, lparam);

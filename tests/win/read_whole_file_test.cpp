@@ -8,17 +8,15 @@
 #include "base/unique_handle_win.h"
 #include "digest/digest_text.h"
 #include "digest/read_whole_file.h"
+#include "test_paths.h"
 
 namespace {
 
-// Each test gets a fresh folder under the temporary directory.
+// Each test gets a fresh folder of its own.
 class ReadWholeFileTest : public testing::Test {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
-        folder_ = std::string(temp) + "read_whole_file_" + std::to_string(GetCurrentProcessId());
-        CreateDirectoryA(folder_.c_str(), nullptr);
+        folder_ = ScratchDirectory("read_whole_file");
     }
     void TearDown() override {
         for (const std::string& file : created_) DeleteFileA(file.c_str());
