@@ -10,8 +10,11 @@
 // text (CF_TEXT), or both. Only what OLE's drop target side asks for is implemented.
 class FakeDataObject final : public IDataObject {
 public:
-    static FakeDataObject FileList(std::vector<std::string> names) { return {std::move(names), true, false}; }
-    static FakeDataObject PlainText() { return {{}, false, true}; }
+    // Names in code page 936; `wide` passes them as UTF-16, as the shell does.
+    static FakeDataObject FileList(std::vector<std::string> names, bool wide = false) {
+        return {std::move(names), true, false, wide};
+    }
+    static FakeDataObject PlainText() { return {{}, false, true, false}; }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
         if (id == IID_IUnknown || id == IID_IDataObject) {
@@ -47,8 +50,8 @@ public:
     HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
 
 private:
-    FakeDataObject(std::vector<std::string> names, bool files, bool text)
-        : names_(std::move(names)), files_(files), text_(text) {}
+    FakeDataObject(std::vector<std::string> names, bool files, bool text, bool wide)
+        : names_(std::move(names)), files_(files), text_(text), wide_(wide) {}
 
     bool Offers(const FORMATETC& format) const {
         return (format.tymed & TYMED_HGLOBAL) &&
@@ -58,12 +61,22 @@ private:
     std::string DropFiles() const {
         DROPFILES header = {};
         header.pFiles = sizeof header;
+        header.fWide = wide_;
         std::string bytes(reinterpret_cast<const char*>(&header), sizeof header);
-        for (const std::string& name : names_) bytes.append(name).push_back('\0');
-        bytes.push_back('\0');
+        for (const std::string& name : names_) {
+            if (!wide_) {
+                bytes.append(name).push_back('\0');
+                continue;
+            }
+            std::wstring wide(name.size() + 1, L'\0');
+            wide.resize(static_cast<std::size_t>(MultiByteToWideChar(
+                CP_ACP, 0, name.c_str(), -1, wide.data(), static_cast<int>(wide.size()))));
+            bytes.append(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
+        }
+        bytes.append(wide_ ? 2 : 1, '\0');
         return bytes;
     }
 
     std::vector<std::string> names_;
-    bool files_, text_;
+    bool files_, text_, wide_;
 };

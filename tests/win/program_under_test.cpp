@@ -34,10 +34,11 @@ HWND FindDescendant(HWND parent, int identifier) {
 
 }  // namespace
 
-ProgramUnderTest::ProgramUnderTest(const std::string& executable, const std::string& directory) {
+ProgramUnderTest::ProgramUnderTest(const std::string& executable, const std::string& directory,
+                                   const std::string& arguments) {
     const std::string path =
         executable.find('\\') == std::string::npos ? BuildDirectory() + "\\" + executable : executable;
-    std::string command = "\"" + path + "\"";
+    std::string command = "\"" + path + "\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started = {};

@@ -12,9 +12,11 @@
 // tools would: its windows, their texts and pixels, its message boxes and its exit code.
 class ProgramUnderTest {
 public:
-    // Starts `executable` (beside the tests unless a path is given) in `directory`.
+    // Starts `executable` (beside the tests unless a path is given) in `directory`, with
+    // `arguments` on its command line.
     explicit ProgramUnderTest(const std::string& executable = "md5check.exe",
-                              const std::string& directory = "");
+                              const std::string& directory = "",
+                              const std::string& arguments = "");
     // Closes the program if it still runs.
     ~ProgramUnderTest();
     ProgramUnderTest(const ProgramUnderTest&) = delete;

@@ -4,15 +4,10 @@
 
 #include <string>
 
+#include "child_identifiers.h"
 #include "program_under_test.h"
 
 namespace {
-
-// Child-window identifiers, in creation order (reverse layout order).
-enum Identifier {
-    k分组框1 = 100, k拖放对象1 = 110, k编辑框1 = 120, k编辑框2 = 130, k透明标签1 = 140,
-    k透明标签2 = 150, k超级链接框3 = 160, k编辑框3 = 170, k标签1 = 180, k按钮1 = 190,
-};
 
 class MainWindowTest : public testing::Test {
 protected:
@@ -30,8 +25,8 @@ TEST_F(MainWindowTest, FrameIsCentredOnTheScreenAndCannotBeResized) {
     EXPECT_EQ(frame.right - frame.left, 419);
     EXPECT_EQ(frame.bottom - frame.top, 209);
     // The system adds WS_CLIPSIBLINGS to every top-level window.
-    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)) & ~(WS_VISIBLE | WS_CLIPSIBLINGS),
-              0x02CA0000u);
+    const auto style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+    EXPECT_EQ(style & ~(WS_VISIBLE | WS_CLIPSIBLINGS), 0x02CA0000u);
     EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
     EXPECT_EQ(WindowText(window).rfind("一键效验文件MD5值  ", 0), 0u) << WindowText(window);
 }
