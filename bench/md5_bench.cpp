@@ -16,7 +16,8 @@ namespace {
 const std::vector<std::uint8_t>& Buffer() {
     static const std::vector<std::uint8_t> buffer = [] {
         std::vector<std::uint8_t> bytes(256 << 10);
-        for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 131);
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<std::uint8_t>(i * 131);
         return bytes;
     }();
     return buffer;

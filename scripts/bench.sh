@@ -22,14 +22,16 @@ cat "$file" >/dev/null  # into the page cache
 read -r md5sum_s md5sum_kb < <( { /usr/bin/time -f '%e %M' md5sum "$file" >/dev/null; } 2>&1 )
 . scripts/virtual-display.sh
 start_virtual_display >/dev/null || fail "no virtual display"
-line=$(scripts/wine-exec build/win64/bin/file_digest_bench.exe "$(winepath_of() { echo "Z:${1//\//\\}"; }; winepath_of "$PWD/$file")" | tr -d '\r')
+windows_path="Z:$(tr / '\\' <<<"$PWD/$file")"
+line=$(scripts/wine-exec build/win64/bin/file_digest_bench.exe "$windows_path" | tr -d '\r')
 echo "program: $line"
 echo "md5sum:  time_s=$md5sum_s peak_mb=$(awk "BEGIN{printf \"%.1f\", $md5sum_kb/1024}")"
-eval "$(tr ' ' '\n' <<<"$line" | grep -E '^(read_s|digest_s|peak_mb|plain_read_s)=')"
-awk -v r="$read_s" -v d="$digest_s" -v p="$peak_mb" -v pr="$plain_read_s" -v ms="$md5sum_s" \
-    -v mk="$md5sum_kb" 'BEGIN {
+eval "$(tr ' ' '\n' <<<"$line" | grep -E '^(read_s|digest_s|baseline_mb|peak_mb|plain_read_s)=')"
+awk -v r="$read_s" -v d="$digest_s" -v p="$peak_mb" -v b="$baseline_mb" -v pr="$plain_read_s" \
+    -v ms="$md5sum_s" -v mk="$md5sum_kb" 'BEGIN {
   printf "read phase / one plain whole-file ReadFile: %.3f\n", r / pr
   printf "digest phase throughput: %.0f MB/s\n", 1024 / d
   printf "whole (read + digest) / md5sum time: %.3f\n", (r + d) / ms
-  printf "peak memory / md5sum peak memory: %.1f (peak %.0f MiB for a 1024 MiB file)\n", p / (mk / 1024), p
+  printf "peak memory / md5sum peak memory: %.1f\n", p / (mk / 1024)
+  printf "peak memory above the process baseline: file + %.1f MiB (baseline %.1f MiB)\n", p - b - 1024, b
 }'

@@ -1,5 +1,4 @@
 #include "app/host_win.h"
-#include "desktop/drop_target_win.h"
 
 #include <ole2.h>
 
@@ -9,6 +8,7 @@
 
 #include "app/fatal_error_win.h"
 #include "app/module_path.h"
+#include "desktop/drop_target_win.h"
 #include "window/handlers_win.h"
 #include "window/layout_check.h"
 #include "window/main_window_win.h"
@@ -83,7 +83,8 @@ void RegisterLayout(Host& host, const WindowLayout& layout) {
     host.registered = &layout;
     auto bind = [&](const ControlLayout& control) {
         for (const EventBinding& binding : control.bindings)
-            host.bindings.push_back({control.number, binding.event, ResolveHandler(binding.handler)});
+            host.bindings.push_back(
+                {control.number, binding.event, ResolveHandler(binding.handler)});
     };
     bind(layout.window);
     for (const ControlLayout& control : layout.controls) bind(control);
@@ -182,8 +183,12 @@ HandlerResult RaiseEvent(WindowNumber window, ControlNumber control, EventNumber
     return std::nullopt;
 }
 
-void HoldEvents() { ++TheHost().event_hold; }
-void ReleaseEvents() { --TheHost().event_hold; }
+void HoldEvents() {
+    ++TheHost().event_hold;
+}
+void ReleaseEvents() {
+    --TheHost().event_hold;
+}
 
 void RunExitStep() {
     Host& host = TheHost();

@@ -3,7 +3,9 @@
 namespace {
 
 // Code page 936 lead bytes; each is followed by one trail byte, which may be 0x40 to 0xFE.
-bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+bool IsLeadByte(unsigned char byte) {
+    return byte >= 0x81 && byte <= 0xFE;
+}
 
 }  // namespace
 

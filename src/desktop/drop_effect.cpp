@@ -10,9 +10,13 @@ std::uint32_t ChooseDropEffect(bool acceptable, std::uint32_t key_state, std::ui
         return kDropEffectNone;
     };
     switch (key_state & (kKeyShift | kKeyControl)) {
-        case 0: return first_allowed(kDropEffectCopy, kDropEffectMove, kDropEffectLink);
-        case kKeyShift: return first_allowed(kDropEffectMove);
-        case kKeyControl: return first_allowed(kDropEffectCopy);
-        default: return kDropEffectNone;
+        case 0:
+            return first_allowed(kDropEffectCopy, kDropEffectMove, kDropEffectLink);
+        case kKeyShift:
+            return first_allowed(kDropEffectMove);
+        case kKeyControl:
+            return first_allowed(kDropEffectCopy);
+        default:
+            return kDropEffectNone;
     }
 }

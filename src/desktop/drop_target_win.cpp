@@ -17,7 +17,9 @@ namespace {
 constexpr char kClassName[] = "md5check.DropTarget";
 constexpr int kUnitSlot = 0;  // window extra bytes: the DropTargetUnit
 
-FORMATETC FileListFormat() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
+FORMATETC FileListFormat() {
+    return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+}
 
 // Every name of a shell file list, whole, in the ANSI code page, in the order listed.
 std::vector<std::string> ReadDroppedNames(HDROP drop) {
@@ -52,8 +54,12 @@ HRESULT DropTargetObject::QueryInterface(REFIID interface_id, void** object) {
     return E_NOINTERFACE;
 }
 
-ULONG DropTargetObject::AddRef() { return static_cast<ULONG>(++references_); }
-ULONG DropTargetObject::Release() { return static_cast<ULONG>(--references_); }
+ULONG DropTargetObject::AddRef() {
+    return static_cast<ULONG>(++references_);
+}
+ULONG DropTargetObject::Release() {
+    return static_cast<ULONG>(--references_);
+}
 
 HRESULT DropTargetObject::DragEnter(IDataObject* data, DWORD key_state, POINTL point,
                                     DWORD* effect) {
@@ -147,7 +153,8 @@ bool DropTargetUnit::RegisterWindow(HWND window) {
 LRESULT CALLBACK DropTargetUnit::WindowProcedure(HWND window, UINT message, WPARAM wparam,
                                                  LPARAM lparam) {
     if (message == WM_NCCREATE) {
-        auto* unit = static_cast<DropTargetUnit*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+        auto* unit =
+            static_cast<DropTargetUnit*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
         SetWindowLongPtrA(window, kUnitSlot, reinterpret_cast<LONG_PTR>(unit));
     }
     if (message == WM_NCDESTROY) {

@@ -11,4 +11,6 @@ Text RenderDigestText(const Md5Digest& digest) {
     return text;
 }
 
-Text MakeDigestText(const ByteData& data) { return RenderDigestText(Md5(data.data(), data.size())); }
+Text MakeDigestText(const ByteData& data) {
+    return RenderDigestText(Md5(data.data(), data.size()));
+}

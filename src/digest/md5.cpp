@@ -9,7 +9,9 @@ namespace {
 // on it: the message word and constant are added to `a` first, and the round function is
 // arranged so that as much of it as possible is computed from the older words `c` and `d`.
 
-inline std::uint32_t RotateLeft(std::uint32_t x, int s) { return (x << s) | (x >> (32 - s)); }
+inline std::uint32_t RotateLeft(std::uint32_t x, int s) {
+    return (x << s) | (x >> (32 - s));
+}
 
 inline std::uint32_t LoadLittleEndian(const std::uint8_t* p) {
     return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
@@ -146,7 +148,9 @@ void CompressBlocks(Md5Context& context, const std::uint8_t* blocks, std::size_t
 }
 
 // Bytes already waiting in the partial block.
-std::size_t BufferedBytes(const Md5Context& context) { return (context.bit_count[0] >> 3) & 63; }
+std::size_t BufferedBytes(const Md5Context& context) {
+    return (context.bit_count[0] >> 3) & 63;
+}
 
 }  // namespace
 

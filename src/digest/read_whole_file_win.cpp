@@ -1,10 +1,9 @@
-#include "digest/read_whole_file.h"
-
 #include <windows.h>
 
 #include <cstdlib>
 
 #include "base/unique_handle_win.h"
+#include "digest/read_whole_file.h"
 
 std::optional<ByteData> ReadWholeFile(const char* path) {
     // An empty name never touches the file system.

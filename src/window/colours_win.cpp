@@ -31,11 +31,16 @@ bool ColoursOf(const ControlLayout& layout, ControlColours& colours) {
 
 }  // namespace
 
-HBRUSH AnswerColourRequest(HDC dc, HWND control) {
+bool AnswerColourRequest(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& answer) {
+    if (message != WM_CTLCOLOREDIT && message != WM_CTLCOLORSTATIC && message != WM_CTLCOLORBTN)
+        return false;
+    const auto control = reinterpret_cast<HWND>(lparam);
     const ControlLayout* layout = LayoutOf(control);
     ControlColours colours;
-    if (!layout || !ColoursOf(*layout, colours)) return nullptr;
+    if (!layout || !ColoursOf(*layout, colours)) return false;
+    const auto dc = reinterpret_cast<HDC>(wparam);
     SetTextColor(dc, ToColorRef(colours.text));
     SetBkColor(dc, ToColorRef(colours.background));
-    return BrushFor(control, colours.background);
+    answer = reinterpret_cast<LRESULT>(BrushFor(control, colours.background));
+    return true;
 }

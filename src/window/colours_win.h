@@ -10,6 +10,7 @@ COLORREF ToColorRef(Colour colour);
 // the main window does.
 HBRUSH BrushFor(HWND any_window_of_the_program, Colour colour);
 
-// Answers a WM_CTLCOLOR* request for `control` with the control's own text and background
-// colours. Returns null for a control without colours, which the caller leaves to the default.
-HBRUSH AnswerColourRequest(HDC dc, HWND control);
+// Answers a WM_CTLCOLOR* request that a parent receives for one of its controls, with the
+// control's own text and background colours. False for other messages, and for controls
+// without colours of their own, which the caller leaves to the default.
+bool AnswerColourRequest(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& answer);

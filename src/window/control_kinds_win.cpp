@@ -26,22 +26,29 @@ void RegisterChildClass(const char* name, WNDPROC procedure, LPCSTR cursor, int 
 HWND CreateControlWindow(const ControlLayout& layout, HWND parent, int identifier) {
     const ChildWindowSpec spec = [&] {
         switch (layout.kind) {
-            case Kind::EditBox: return EditBoxSpec(layout);
-            case Kind::GroupBox: return GroupBoxSpec();
-            case Kind::Label: return LabelSpec();
-            case Kind::TransLabel: return TransLabelSpec();
-            case Kind::Button: return ButtonSpec();
-            case Kind::HyperLinker: return HyperLinkerSpec();
-            default: return ChildWindowSpec{};
+            case Kind::EditBox:
+                return EditBoxSpec(layout);
+            case Kind::GroupBox:
+                return GroupBoxSpec();
+            case Kind::Label:
+                return LabelSpec();
+            case Kind::TransLabel:
+                return TransLabelSpec();
+            case Kind::Button:
+                return ButtonSpec();
+            case Kind::HyperLinker:
+                return HyperLinkerSpec();
+            default:
+                return ChildWindowSpec{};
         }
     }();
     if (!spec.class_name) return nullptr;
 
-    HWND control = CreateWindowExA(
-        spec.extended_style, spec.class_name, layout.text, CommonControlStyle(layout) | spec.style,
-        layout.left, layout.top, layout.width, layout.height, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier)), GetModuleHandleA(nullptr),
-        nullptr);
+    HWND control = CreateWindowExA(spec.extended_style, spec.class_name, layout.text,
+                                   CommonControlStyle(layout) | spec.style, layout.left, layout.top,
+                                   layout.width, layout.height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier)),
+                                   GetModuleHandleA(nullptr), nullptr);
     if (!control) return nullptr;
     AttachLayout(control, layout);
     if (spec.subclass)

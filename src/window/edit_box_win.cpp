@@ -22,7 +22,9 @@ int TextHeight(HWND edit, const char* sample) {
     return size.cy;
 }
 
-bool IsOneLine(HWND edit) { return !SettingsOf<EditBoxSettings>(edit).multi_line; }
+bool IsOneLine(HWND edit) {
+    return !SettingsOf<EditBoxSettings>(edit).multi_line;
+}
 
 // The client area in the coordinates of the whole window.
 RECT ClientInWindow(HWND edit) {
@@ -85,8 +87,9 @@ LRESULT CALLBACK EditBoxProcedure(HWND edit, UINT message, WPARAM wparam, LPARAM
         case WM_SETFONT: {
             // The text line's height follows the font.
             const LRESULT result = CallSystemProcedure(edit, message, wparam, lparam);
-            SetWindowPos(edit, nullptr, 0, 0, 0, 0,
-                         SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            SetWindowPos(
+                edit, nullptr, 0, 0, 0, 0,
+                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             return result;
         }
     }

@@ -7,9 +7,8 @@ std::vector<ControlNumber> TabOrder(std::span<const TabStopCandidate> candidates
     for (auto it = candidates.rbegin(); it != candidates.rend(); ++it)
         if (it->can_take_focus) stops.push_back(&*it);
     // Reversed layout order, kept among equal ranks by the stable sort.
-    std::stable_sort(stops.begin(), stops.end(), [](const auto* a, const auto* b) {
-        return a->focus_rank < b->focus_rank;
-    });
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const auto* a, const auto* b) { return a->focus_rank < b->focus_rank; });
     std::vector<ControlNumber> order;
     for (const auto* stop : stops) order.push_back(stop->number);
     return order;

@@ -2,7 +2,9 @@
 
 // Where a window of `size` starts so that it is centred on a screen of `screen` pixels. The
 // division truncates toward zero, so a window wider than the screen starts left of it.
-constexpr int CentredStart(int screen, int size) { return (screen - size) / 2; }
+constexpr int CentredStart(int screen, int size) {
+    return (screen - size) / 2;
+}
 
 struct VerticalBand {
     int top;

@@ -9,6 +9,7 @@
 namespace {
 
 LRESULT CALLBACK GroupBoxProcedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (LRESULT answer; AnswerColourRequest(message, wparam, lparam, answer)) return answer;
     switch (message) {
         case WM_ERASEBKGND: {
             RECT client;
@@ -17,13 +18,6 @@ LRESULT CALLBACK GroupBoxProcedure(HWND box, UINT message, WPARAM wparam, LPARAM
                      BrushFor(box, SettingsOf<GroupBoxSettings>(box).background));
             return 1;
         }
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            if (HBRUSH brush = AnswerColourRequest(reinterpret_cast<HDC>(wparam),
-                                                   reinterpret_cast<HWND>(lparam)))
-                return reinterpret_cast<LRESULT>(brush);
-            break;
         case WM_COMMAND:
             RaiseClickFromCommand(wparam, lparam);
             return 0;

@@ -57,10 +57,14 @@ HandlerResult HandleCompareClicked(const EventArguments&) {
 
 HandlerFunction ResolveHandler(Handler handler) {
     switch (handler) {
-        case Handler::WindowCreated: return HandleWindowCreated;
-        case Handler::FilesDropped: return HandleFilesDropped;
-        case Handler::CopyLinkPressed: return HandleCopyLinkPressed;
-        case Handler::CompareClicked: return HandleCompareClicked;
+        case Handler::WindowCreated:
+            return HandleWindowCreated;
+        case Handler::FilesDropped:
+            return HandleFilesDropped;
+        case Handler::CopyLinkPressed:
+            return HandleCopyLinkPressed;
+        case Handler::CompareClicked:
+            return HandleCompareClicked;
     }
     return nullptr;
 }

@@ -16,7 +16,9 @@ namespace {
 constexpr char kClassName[] = "md5check.HyperLinker";
 constexpr int kPointerOverSlot = 0;  // window extra bytes: whether the pointer is over the link
 
-bool IsPointerOver(HWND link) { return GetWindowLongA(link, kPointerOverSlot) != 0; }
+bool IsPointerOver(HWND link) {
+    return GetWindowLongA(link, kPointerOverSlot) != 0;
+}
 
 void SetPointerOver(HWND link, bool over) {
     SetWindowLongA(link, kPointerOverSlot, over);
@@ -54,11 +56,6 @@ LRESULT CALLBACK HyperLinkerProcedure(HWND link, UINT message, WPARAM wparam, LP
             // Also when a message box takes the capture: the pointer is no longer tracked.
             if (IsPointerOver(link)) SetPointerOver(link, false);
             return 0;
-        case WM_SETTEXT: {
-            const LRESULT result = DefWindowProcA(link, message, wparam, lparam);
-            InvalidateRect(link, nullptr, TRUE);
-            return result;
-        }
     }
     return DefWindowProcA(link, message, wparam, lparam);
 }

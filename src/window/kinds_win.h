@@ -9,7 +9,7 @@ struct ChildWindowSpec {
     const char* class_name = nullptr;
     DWORD style = 0;  // beyond the common WS_CHILD | WS_CLIPSIBLINGS and the layout's states
     DWORD extended_style = 0;
-    WNDPROC subclass = nullptr;           // for system classes whose behaviour the kind changes
+    WNDPROC subclass = nullptr;              // for system classes whose behaviour the kind changes
     void (*after_creation)(HWND) = nullptr;  // once the layout and font are in place
 };
 

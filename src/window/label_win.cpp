@@ -34,19 +34,14 @@ LRESULT CALLBACK LabelProcedure(HWND label, UINT message, WPARAM wparam, LPARAM 
                 GetClientRect(label, &client);
                 FillRect(paint.dc(), &client, BrushFor(label, settings->background));
                 DrawWindowText(label, paint.dc(), ToColorRef(settings->text),
-                              DrawFlags(settings->alignment, settings->centred_vertically,
-                                        settings->word_wrap));
+                               DrawFlags(settings->alignment, settings->centred_vertically,
+                                         settings->word_wrap));
             } else if (const auto* trans = std::get_if<TransLabelSettings>(&layout.settings)) {
                 DrawWindowText(
                     label, paint.dc(), ToColorRef(trans->text),
                     DrawFlags(trans->alignment, trans->centred_vertically, trans->word_wrap));
             }
             return 0;
-        }
-        case WM_SETTEXT: {
-            const LRESULT result = DefWindowProcA(label, message, wparam, lparam);
-            InvalidateRect(label, nullptr, TRUE);
-            return result;
         }
     }
     return DefWindowProcA(label, message, wparam, lparam);

@@ -6,9 +6,11 @@ using namespace controls;
 
 constexpr EventBinding kWindowBindings[] = {{events::kCreated, Handler::WindowCreated}};
 constexpr EventBinding kCompareButtonBindings[] = {{events::kClick, Handler::CompareClicked}};
-constexpr EventBinding kCopyLinkBindings[] = {
-    {events::kLeftButtonDown, Handler::CopyLinkPressed}};
+constexpr EventBinding kCopyLinkBindings[] = {{events::kLeftButtonDown, Handler::CopyLinkPressed}};
 constexpr EventBinding kDropTargetBindings[] = {{events::kFilesDropped, Handler::FilesDropped}};
+
+// The tables read like the layout they describe, one control to an entry.
+// clang-format off
 
 // In layout order. The loader creates them in reverse, so 分组框1 comes first and lies under the
 // rest; the four controls that name it as parent count their places from its top-left corner.
@@ -55,3 +57,4 @@ const WindowLayout kMainWindowLayout = {
                .bindings = kWindowBindings, .settings = WindowSettings{}},
     .controls = kControls,
 };
+// clang-format on

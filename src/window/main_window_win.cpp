@@ -212,7 +212,8 @@ bool MainWindow::PreTranslateKey(const MSG& message) {
 LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM wparam,
                                              LPARAM lparam) {
     if (message == WM_NCCREATE) {
-        auto* object = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+        auto* object =
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
         object->window_ = window;
         SetWindowLongPtrA(window, kObjectSlot, reinterpret_cast<LONG_PTR>(object));
     }
@@ -227,19 +228,13 @@ LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM w
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (LRESULT answer; AnswerColourRequest(message, wparam, lparam, answer)) return answer;
     switch (message) {
         case WM_PAINT:
             OnPaint();
             return 0;
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT fills the whole client area
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            if (HBRUSH brush = AnswerColourRequest(reinterpret_cast<HDC>(wparam),
-                                                   reinterpret_cast<HWND>(lparam)))
-                return reinterpret_cast<LRESULT>(brush);
-            break;
         case WM_COMMAND:
             RaiseClickFromCommand(wparam, lparam);
             return 0;

@@ -7,9 +7,8 @@
 #include <vector>
 
 #include "base/gdi_win.h"
-#include "window/window_layout.h"
-
 #include "desktop/drop_target_win.h"
+#include "window/window_layout.h"
 
 // The program's window, built from its layout: the frame, the controls in their parents and
 // stacking order, their colours, and the focus as Tab, Esc and activation move it.

@@ -1,9 +1,9 @@
+#include "digest/digest_text.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cstring>
-
-#include "digest/digest_text.h"
 
 namespace {
 

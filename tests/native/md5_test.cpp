@@ -1,17 +1,20 @@
+#include "digest/md5.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "digest/digest_text.h"
-#include "digest/md5.h"
 
 namespace {
 
 std::string Md5Hex(const void* data, std::size_t size) {
     return std::string(RenderDigestText(Md5(data, size)).view());
 }
-std::string Md5Hex(const std::string& s) { return Md5Hex(s.data(), s.size()); }
+std::string Md5Hex(const std::string& s) {
+    return Md5Hex(s.data(), s.size());
+}
 
 struct Vector {
     const char* message;
@@ -30,7 +33,8 @@ TEST(Md5, Rfc1321TestSuite) {
         {"12345678901234567890123456789012345678901234567890123456789012345678901234567890",
          "57edf4a22be3c955ac49da2e2107b67a"},
     };
-    for (const Vector& v : vectors) EXPECT_EQ(Md5Hex(v.message), v.digest) << '"' << v.message << '"';
+    for (const Vector& v : vectors)
+        EXPECT_EQ(Md5Hex(v.message), v.digest) << '"' << v.message << '"';
 }
 
 // Lengths around the padding boundaries: 55 leaves room for the count in the same block, 56 to

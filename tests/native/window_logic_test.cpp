@@ -12,7 +12,9 @@ namespace {
 
 using namespace controls;
 
-bool AllResolve(Handler) { return true; }
+bool AllResolve(Handler) {
+    return true;
+}
 
 TEST(Centring, TruncatesTowardZero) {
     EXPECT_EQ(CentredStart(1024, 419), 302);
@@ -64,7 +66,9 @@ protected:
     }
 };
 
-TEST_F(DamagedLayout, TheRealLayoutIsSound) { EXPECT_TRUE(Sound()); }
+TEST_F(DamagedLayout, TheRealLayoutIsSound) {
+    EXPECT_TRUE(Sound());
+}
 
 TEST_F(DamagedLayout, TwoControlsWithOneNumber) {
     Control(编辑框2).number = 编辑框1;

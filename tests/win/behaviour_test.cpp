@@ -1,5 +1,4 @@
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -65,7 +64,9 @@ protected:
         PointAt(Box(identifier));
         Xdotool("click " + std::to_string(button));
     }
-    HWND OpenBox(DWORD milliseconds = 5000) { return program.WaitForTopLevel("#32770", milliseconds); }
+    HWND OpenBox(DWORD milliseconds = 5000) {
+        return program.WaitForTopLevel("#32770", milliseconds);
+    }
     // Closes the box and waits until the window takes clicks again.
     void Dismiss(HWND box) {
         PressOk(box);

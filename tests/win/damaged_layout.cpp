@@ -1,6 +1,7 @@
 #include "window/window_layout.h"
 
 // A layout whose one control names a parent that does not exist: the program must refuse it.
+// clang-format off
 namespace {
 
 constexpr ControlLayout kControls[] = {
@@ -17,3 +18,4 @@ const WindowLayout kMainWindowLayout = {
                .width = 419, .height = 209, .text = "damaged", .settings = WindowSettings{}},
     .controls = kControls,
 };
+// clang-format on

@@ -66,8 +66,9 @@ int main(int argc, char** argv) {
     if (argc < 3) return 254;
     allowed_effects = static_cast<DWORD>(std::strtoul(argv[1], nullptr, 0));
     std::vector<std::string> names(argv + 3, argv + argc);
-    data_object = std::string(argv[2]) == "files" ? new FakeDataObject(FakeDataObject::FileList(names, true))
-                                                  : new FakeDataObject(FakeDataObject::PlainText());
+    data_object = std::string(argv[2]) == "files"
+                      ? new FakeDataObject(FakeDataObject::FileList(names, true))
+                      : new FakeDataObject(FakeDataObject::PlainText());
     OleInitialize(nullptr);
 
     WNDCLASSA window_class = {};

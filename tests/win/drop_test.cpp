@@ -1,7 +1,6 @@
 #include <windows.h>
-#include <ole2.h>
-
 #include <gtest/gtest.h>
+#include <ole2.h>
 
 #include <string>
 #include <vector>
@@ -44,7 +43,9 @@ DragOutcome DragOnto(HWND target, DWORD allowed, const std::string& source_argum
     return {code >> 4, code & 15};
 }
 
-std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
+std::string Quoted(const std::string& name) {
+    return "\"" + name + "\"";
+}
 
 class DropTest : public testing::Test {
 protected:
@@ -58,7 +59,8 @@ protected:
     }
     std::string MakeFile(const std::string& name, const std::string& content) {
         const std::string path = folder + "\\" + name;
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        HANDLE file =
+            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         DWORD written = 0;
         WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
         CloseHandle(file);

@@ -1,7 +1,5 @@
 #include <windows.h>
-
 #include <gtest/gtest.h>
-
 #include <psapi.h>
 
 #include <atomic>
@@ -43,8 +41,7 @@ TEST(Properties, WhatIsWrittenReadsBackByteForByte) {
     const std::string texts[] = {
         "abc",
         "C:\\a.txt\r\nC:\\b.txt\r\n",  // CR LF pairs in a single-line box
-        "请将文件用鼠标拖拉到这里自动获取",
-        std::string(100000, 'x'),  // no length limit
+        "请将文件用鼠标拖拉到这里自动获取", std::string(100000, 'x'),  // no length limit
     };
     for (ControlNumber box : {编辑框1, 编辑框2, 编辑框3})
         for (const std::string& text : texts) {
@@ -158,8 +155,8 @@ TEST_F(DropTargetObjectTest, EffectsFollowTheKeysAndAMoveIsNotReportedBack) {
         {0, kDropEffectLink, kDropEffectLink, kDropEffectLink, true},
         {MK_SHIFT, kDropEffectCopy | kDropEffectMove, kDropEffectMove, kDropEffectNone, true},
         {MK_CONTROL, kDropEffectCopy | kDropEffectMove, kDropEffectCopy, kDropEffectCopy, true},
-        {MK_CONTROL | MK_SHIFT, kDropEffectCopy | kDropEffectMove, kDropEffectNone,
-         kDropEffectNone, false},
+        {MK_CONTROL | MK_SHIFT, kDropEffectCopy | kDropEffectMove, kDropEffectNone, kDropEffectNone,
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "keys " << c.keys << ", allowed " << c.allowed);

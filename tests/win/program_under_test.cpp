@@ -36,8 +36,9 @@ HWND FindDescendant(HWND parent, int identifier) {
 
 ProgramUnderTest::ProgramUnderTest(const std::string& executable, const std::string& directory,
                                    const std::string& arguments) {
-    const std::string path =
-        executable.find('\\') == std::string::npos ? BuildDirectory() + "\\" + executable : executable;
+    const std::string path = executable.find('\\') == std::string::npos
+                                 ? BuildDirectory() + "\\" + executable
+                                 : executable;
     std::string command = "\"" + path + "\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -67,8 +68,12 @@ ProgramUnderTest::~ProgramUnderTest() {
 
 HWND ProgramUnderTest::WaitForTopLevel(const char* class_name, DWORD milliseconds) {
     Search search = {process_id_, class_name, nullptr};
-    WaitUntil([&] { return EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search)), search.found != nullptr; },
-              milliseconds);
+    WaitUntil(
+        [&] {
+            return EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search)),
+                   search.found != nullptr;
+        },
+        milliseconds);
     return search.found;
 }
 
@@ -177,7 +182,8 @@ MessageBoxContent ReadMessageBox(HWND box) {
             content.buttons.push_back(WindowText(child));
         } else if (kind == "Static") {
             if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
-                content.has_icon = SendMessageA(child, STM_GETICON, 0, 0) != 0 && IsWindowVisible(child);
+                content.has_icon =
+                    SendMessageA(child, STM_GETICON, 0, 0) != 0 && IsWindowVisible(child);
             else if (GetDlgCtrlID(child) == 0xFFFF)
                 content.text = WindowText(child);
         }
@@ -185,7 +191,9 @@ MessageBoxContent ReadMessageBox(HWND box) {
     return content;
 }
 
-void PressOk(HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); }
+void PressOk(HWND box) {
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
 
 std::wstring CurrentDirectoryOf(HANDLE process) {
     // Offsets of the 64-bit PEB and process parameters; the tests run as x86_64 code.

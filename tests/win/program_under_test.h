@@ -15,8 +15,7 @@ public:
     // Starts `executable` (beside the tests unless a path is given) in `directory`, with
     // `arguments` on its command line.
     explicit ProgramUnderTest(const std::string& executable = "md5check.exe",
-                              const std::string& directory = "",
-                              const std::string& arguments = "");
+                              const std::string& directory = "", const std::string& arguments = "");
     // Closes the program if it still runs.
     ~ProgramUnderTest();
     ProgramUnderTest(const ProgramUnderTest&) = delete;
@@ -39,7 +38,6 @@ private:
     DWORD process_id_ = 0;
     HWND window_ = nullptr;
 };
-
 
 // A window's text as the window itself answers WM_GETTEXT: the bytes, in code page 936.
 std::string WindowText(HWND window);

@@ -1,5 +1,6 @@
-#include <windows.h>
+#include "digest/read_whole_file.h"
 
+#include <windows.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,7 +8,6 @@
 
 #include "base/unique_handle_win.h"
 #include "digest/digest_text.h"
-#include "digest/read_whole_file.h"
 #include "test_paths.h"
 
 namespace {
@@ -15,9 +15,7 @@ namespace {
 // Each test gets a fresh folder of its own.
 class ReadWholeFileTest : public testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = ScratchDirectory("read_whole_file");
-    }
+    void SetUp() override { folder_ = ScratchDirectory("read_whole_file"); }
     void TearDown() override {
         for (const std::string& file : created_) DeleteFileA(file.c_str());
         RemoveDirectoryA(folder_.c_str());
@@ -55,7 +53,9 @@ protected:
     std::vector<std::string> created_;
 };
 
-std::string DigestOf(const ByteData& data) { return std::string(MakeDigestText(data).view()); }
+std::string DigestOf(const ByteData& data) {
+    return std::string(MakeDigestText(data).view());
+}
 
 TEST_F(ReadWholeFileTest, SmallFileGivesItsBytes) {
     const std::string path = CreateFileWith("small.txt", "abc");

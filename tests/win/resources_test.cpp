@@ -1,5 +1,4 @@
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,7 +8,9 @@
 
 namespace {
 
-std::string Program() { return BuildDirectory() + "\\md5check.exe"; }
+std::string Program() {
+    return BuildDirectory() + "\\md5check.exe";
+}
 
 #pragma pack(push, 2)
 struct IconGroupEntry {
@@ -47,8 +48,8 @@ TEST(Resources, VersionRecordIs4311InChinese) {
     DWORD ignored = 0;
     std::vector<char> record(GetFileVersionInfoSizeA(program.c_str(), &ignored));
     ASSERT_FALSE(record.empty());
-    ASSERT_TRUE(GetFileVersionInfoA(program.c_str(), 0, static_cast<DWORD>(record.size()),
-                                    record.data()));
+    ASSERT_TRUE(
+        GetFileVersionInfoA(program.c_str(), 0, static_cast<DWORD>(record.size()), record.data()));
 
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT size = 0;

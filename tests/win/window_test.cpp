@@ -1,5 +1,4 @@
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -40,18 +39,20 @@ TEST_F(MainWindowTest, TitleBarShowsTheProgramsIcon) {
     RECT frame;
     GetWindowRect(window, &frame);
     const int caption = GetSystemMetrics(SM_CYCAPTION);
-    const RECT icon_area = {frame.left, frame.top, frame.left + caption + 8, frame.top + caption + 4};
+    const RECT icon_area = {frame.left, frame.top, frame.left + caption + 8,
+                            frame.top + caption + 4};
     EXPECT_TRUE(WaitUntil([&] { return AreaHasColour(icon_area, icon_blue); }));
 }
 
 TEST_F(MainWindowTest, EveryControlIsWhereTheLayoutPutsIt) {
     ASSERT_NE(window, nullptr);
     HWND group = Control(k分组框1);
+    // clang-format off
     const struct {
         int identifier;
         const char* class_name;
         HWND parent;
-        RECT place;  // in the parent's client area
+        RECT place;   // in the parent's client area
         DWORD style;  // without WS_VISIBLE
         DWORD extended_style;
         const char* text;
@@ -71,6 +72,7 @@ TEST_F(MainWindowTest, EveryControlIsWhereTheLayoutPutsIt) {
         {k拖放对象1, "md5check.DropTarget", window, {8, 232, 32, 264}, 0x44000000, 0, "", false},
         {k分组框1, "Button", window, {0, -3, 416, 178}, 0x44000107, 0, "", true},
     };
+    // clang-format on
     for (const auto& e : expected) {
         SCOPED_TRACE(e.identifier);
         HWND control = Control(e.identifier);
@@ -111,8 +113,9 @@ TEST_F(MainWindowTest, ColoursAreTheLayoutsOnScreen) {
         return rect;
     };
     const COLORREF white = RGB(255, 255, 255);
-    ASSERT_TRUE(WaitUntil([&] { return AreaHasColour(screen_rect(Control(k编辑框1)), RGB(96, 96, 96)); }))
-        << "编辑框1's hint is drawn in grey";
+    ASSERT_TRUE(WaitUntil([&] {
+        return AreaHasColour(screen_rect(Control(k编辑框1)), RGB(96, 96, 96));
+    })) << "编辑框1's hint is drawn in grey";
     for (int box : {k编辑框1, k编辑框2, k编辑框3}) {
         const RECT area = screen_rect(Control(box));
         EXPECT_EQ(ScreenPixel(area.right - 3, area.top + 1), white) << box << " is white";
@@ -179,10 +182,16 @@ TEST_F(MainWindowTest, FocusComesBackToTheControlThatHadIt) {
     ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(window) == Control(k编辑框1); }));
     Xdotool("key Tab Tab");
     ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(window) == Control(k编辑框3); }));
-    ProgramUnderTest other;  // takes the activation away, then closes
+    ProgramUnderTest other;  // takes the activation away
     ASSERT_NE(other.Window(), nullptr);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other.Window(); }));
-    SetForegroundWindow(window);
+    SetWindowPos(other.Window(), nullptr, 0, 540, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A click on the title bar activates the window without pointing at any control.
+    RECT frame;
+    GetWindowRect(window, &frame);
+    Xdotool("mousemove " + std::to_string(frame.left + 150) + " " + std::to_string(frame.top + 8) +
+            " click 1");
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window; }));
     EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(window) == Control(k编辑框3); }));
 }
 
