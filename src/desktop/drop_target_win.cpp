@@ -17,6 +17,15 @@ namespace {
 constexpr char kClassName[] = "md5check.DropTarget";
 constexpr int kUnitSlot = 0;  // window extra bytes: the DropTargetUnit
 
+// A medium that GetData filled, given back once; with it goes the drop handle it holds.
+struct StorageMedium {
+    STGMEDIUM medium = {};
+    StorageMedium() = default;
+    ~StorageMedium() { ReleaseStgMedium(&medium); }
+    StorageMedium(const StorageMedium&) = delete;
+    StorageMedium& operator=(const StorageMedium&) = delete;
+};
+
 FORMATETC FileListFormat() {
     return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
 }
@@ -99,17 +108,13 @@ HRESULT DropTargetObject::Drop(IDataObject* data, DWORD key_state, POINTL point,
 
 void DropTargetObject::RaiseFilesDropped(IDataObject* data) {
     FORMATETC format = FileListFormat();
-    STGMEDIUM medium = {};
-    if (FAILED(data->GetData(&format, &medium))) return;
+    StorageMedium medium;
+    if (FAILED(data->GetData(&format, &medium.medium))) return;
     std::string joined;
     try {
-        std::vector<std::string> names = ReadDroppedNames(static_cast<HDROP>(medium.hGlobal));
-        ReleaseStgMedium(&medium);  // the drop handle is gone from here on
-        joined = JoinDroppedNames(names);
+        joined = JoinDroppedNames(ReadDroppedNames(static_cast<HDROP>(medium.medium.hGlobal)));
     } catch (const std::bad_alloc&) {
-        // No memory for the names: nothing is raised, and no exception may cross into OLE.
-        ReleaseStgMedium(&medium);
-        return;
+        return;  // no memory for the names: nothing is raised, and no exception reaches OLE
     }
     const Text text = Text::Copy(joined);  // the event's own copy, released when it returns
     EventArguments arguments;

@@ -9,8 +9,10 @@ COLORREF ToColorRef(Colour colour) {
 }
 
 HBRUSH BrushFor(HWND any_window_of_the_program, Colour colour) {
-    if (colour.system_default) return GetSysColorBrush(COLOR_BTNFACE);
-    return MainWindow::Of(any_window_of_the_program)->SolidBrush(ToColorRef(colour));
+    MainWindow* window = MainWindow::Of(any_window_of_the_program);
+    // Without its MainWindow (while it is torn down) a control gets the system's brush.
+    if (colour.system_default || !window) return GetSysColorBrush(COLOR_BTNFACE);
+    return window->SolidBrush(ToColorRef(colour));
 }
 
 namespace {
