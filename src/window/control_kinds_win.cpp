@@ -24,7 +24,7 @@ void RegisterChildClass(const char* name, WNDPROC procedure, LPCSTR cursor, int 
 }
 
 HWND CreateControlWindow(const ControlLayout& layout, HWND parent, int identifier) {
-    const ChildWindowSpec spec = [&] {
+    const ChildWindowSpec form = [&] {
         switch (layout.kind) {
             case Kind::EditBox:
                 return EditBoxSpec(layout);
@@ -42,19 +42,19 @@ HWND CreateControlWindow(const ControlLayout& layout, HWND parent, int identifie
                 return ChildWindowSpec{};
         }
     }();
-    if (!spec.class_name) return nullptr;
+    if (!form.class_name) return nullptr;
 
-    HWND control = CreateWindowExA(spec.extended_style, spec.class_name, layout.text,
-                                   CommonControlStyle(layout) | spec.style, layout.left, layout.top,
+    HWND control = CreateWindowExA(form.extended_style, form.class_name, layout.text,
+                                   CommonControlStyle(layout) | form.style, layout.left, layout.top,
                                    layout.width, layout.height, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier)),
                                    GetModuleHandleA(nullptr), nullptr);
     if (!control) return nullptr;
     AttachLayout(control, layout);
-    if (spec.subclass)
-        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(spec.subclass));
+    if (form.subclass)
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(form.subclass));
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);
-    if (spec.after_creation) spec.after_creation(control);
+    if (form.after_creation) form.after_creation(control);
     return control;
 }

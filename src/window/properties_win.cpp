@@ -10,7 +10,6 @@ namespace {
 
 // Content is the only property the handlers use; it is the control's window text.
 HWND ContentWindow(WindowNumber window, ControlNumber control, Property property) {
-    static_assert(static_cast<int>(Property::kEditBoxContent) == 8);
     (void)property;
     const MainWindow* loaded = LoadedWindow(window);
     if (!loaded) ReportFatalError("未载入欲访问窗口组件所在的窗口");
