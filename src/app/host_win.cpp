@@ -41,8 +41,6 @@ private:
 };
 
 struct Host {
-    std::string run_directory;
-    std::string file_name;
     bool ole_initialized = false;
     const WindowLayout* registered = nullptr;
     std::vector<Binding> bindings;
@@ -66,15 +64,14 @@ HICON DefaultIcon(UniqueIcon& slot, int size) {
 
 // Makes the executable's directory the current one. A path that did not fit the buffer would
 // give a wrong directory, so then the current directory stays as it is.
-void EnterRunDirectory(Host& host) {
+void EnterRunDirectory() {
     char path[MAX_PATH];
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     path[MAX_PATH - 1] = '\0';  // older systems leave a cut path without its NUL
     if (length == 0 || length >= MAX_PATH) return;
     const ModulePathParts parts = SplitModulePath({path, length});
-    host.run_directory = parts.run_directory;
-    host.file_name = parts.file_name;
-    (void)SetCurrentDirectoryA(host.run_directory.c_str());  // a failure keeps the old one
+    const std::string run_directory(parts.run_directory);
+    (void)SetCurrentDirectoryA(run_directory.c_str());  // a failure keeps the old one
 }
 
 void RegisterLayout(Host& host, const WindowLayout& layout) {
@@ -134,7 +131,7 @@ void InitializeHost() {
         (void)OleInitialize(nullptr);
         host.ole_initialized = true;
     }
-    EnterRunDirectory(host);
+    EnterRunDirectory();
     RegisterLayout(host, kMainWindowLayout);
 }
 

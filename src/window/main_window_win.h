@@ -42,6 +42,7 @@ public:
     // key was consumed.
     bool PreTranslateKey(const MSG& message);
 
+    // A solid brush of `colour`, made once and kept as long as the window.
     HBRUSH SolidBrush(COLORREF colour);
 
 private:
@@ -55,7 +56,6 @@ private:
     static LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
     void OnPaint();
-    void OnCommand(WPARAM wparam, LPARAM lparam);
 
     struct Control {
         const ControlLayout* layout;

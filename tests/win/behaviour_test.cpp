@@ -81,11 +81,8 @@ TEST_F(BehaviourTest, CopyPutsExactlyTheDigestOnTheClipboardAndConfirms) {
     Press(k超级链接框3);
     HWND box = OpenBox();
     ASSERT_NE(box, nullptr);
-    const MessageBoxContent content = ReadMessageBox(box);
-    EXPECT_EQ(content.caption, "提示");
-    EXPECT_EQ(content.text, "已经成功复制到系统剪切板！");
-    EXPECT_EQ(content.buttons, std::vector<std::string>{"确定"});
-    EXPECT_TRUE(content.has_icon);
+    EXPECT_EQ(ReadMessageBox(box),
+              (MessageBoxContent{"提示", "已经成功复制到系统剪切板！", {"确定"}, true}));
     EXPECT_FALSE(IsWindowEnabled(window)) << "the box is modal";
     EXPECT_EQ(ClipboardText(), kDigest);
     Dismiss(box);
@@ -140,11 +137,7 @@ TEST_F(BehaviourTest, CompareTellsWhetherTheBoxesHoldTheSameBytes) {
         Press(k按钮1);
         HWND box = OpenBox();
         ASSERT_NE(box, nullptr);
-        const MessageBoxContent content = ReadMessageBox(box);
-        EXPECT_EQ(content.caption, "信息：");
-        EXPECT_EQ(content.text, c.verdict);
-        EXPECT_EQ(content.buttons, std::vector<std::string>{"确定"});
-        EXPECT_FALSE(content.has_icon);
+        EXPECT_EQ(ReadMessageBox(box), (MessageBoxContent{"信息：", c.verdict, {"确定"}, false}));
         Dismiss(box);
     }
 }

@@ -191,6 +191,12 @@ MessageBoxContent ReadMessageBox(HWND box) {
     return content;
 }
 
+std::ostream& operator<<(std::ostream& out, const MessageBoxContent& content) {
+    out << "caption \"" << content.caption << "\", text \"" << content.text << "\", buttons";
+    for (const std::string& button : content.buttons) out << " \"" << button << "\"";
+    return out << (content.has_icon ? ", an icon" : ", no icon");
+}
+
 void PressOk(HWND box) {
     PostMessageA(box, WM_COMMAND, IDOK, 0);
 }

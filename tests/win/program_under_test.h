@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -75,7 +76,10 @@ struct MessageBoxContent {
     std::string text;
     std::vector<std::string> buttons;
     bool has_icon;
+    bool operator==(const MessageBoxContent&) const = default;
 };
+// How a test failure shows one.
+std::ostream& operator<<(std::ostream& out, const MessageBoxContent& content);
 MessageBoxContent ReadMessageBox(HWND box);
 // Presses the box's OK button.
 void PressOk(HWND box);

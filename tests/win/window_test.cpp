@@ -231,11 +231,10 @@ TEST(DamagedLayout, IsAFatalErrorWithExitCodeMinusOne) {
     ProgramUnderTest program("md5check_damaged_layout.exe");
     HWND box = program.WaitForTopLevel("#32770", 15000);
     ASSERT_NE(box, nullptr);
-    const MessageBoxContent content = ReadMessageBox(box);
-    EXPECT_EQ(content.caption, "错误");
-    EXPECT_EQ(content.text, "运行时出错!\r\n\r\n错误信息：载入窗口模板数据段出错!\r\n");
-    EXPECT_EQ(content.buttons, std::vector<std::string>{"确定"});
-    EXPECT_TRUE(content.has_icon);
+    EXPECT_EQ(
+        ReadMessageBox(box),
+        (MessageBoxContent{
+            "错误", "运行时出错!\r\n\r\n错误信息：载入窗口模板数据段出错!\r\n", {"确定"}, true}));
     PressOk(box);
     EXPECT_EQ(program.WaitForExit(), static_cast<DWORD>(-1));
 }
